@@ -5,7 +5,7 @@
 
 namespace layer::heap {
 
-// Forgets every hook and zeroes the counters.
+// Forgets every hook and zeroes the counters (live blocks stay live and counted).
 void ResetHooks();
 
 // The n-th GlobalAlloc from now on (1 = the next one) is refused: it returns null and
@@ -16,7 +16,8 @@ void RefuseNthAllocation(std::size_t n);
 // The block is reclaimed all the same, so a test that uses this leaks nothing.
 void SetReleasesFail(bool fail);
 
-// Allocations granted and releases asked for since the last ResetHooks.
+// Allocations granted and releases asked for (GlobalFree with a non-null handle, known or not,
+// failed or not) since the last ResetHooks.
 std::size_t AllocationCount();
 std::size_t ReleaseCount();
 
