@@ -11,3 +11,4 @@
 #include "com/variant.h"
 #include "com/error_info.h"
 #include "com/com_error.h"
+#include "com/task_memory.h"
