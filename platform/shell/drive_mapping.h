@@ -10,10 +10,13 @@
 namespace layer::drive {
 
 // "Z:\home\u" -> "/home/u", "z:" and "Z:\" -> "/". Nullopt for any other drive, a UNC path,
-// or a path without a drive.
+// a path without a drive, or a drive-relative "Z:name". '/' is a separator too; a run of
+// separators is one; a trailing one stays ("Z:\tmp\" -> "/tmp/").
 std::optional<std::string> ToPosix(std::string_view windowsPath);
 
-// "/home/u" -> "Z:\home\u", "/" -> "Z:\". Nullopt for a relative path.
+// "/home/u" -> "Z:\home\u", "/" -> "Z:\", "/home/u/" -> "Z:\home\u\" (runs of '/' are one).
+// Nullopt for a relative path, or one that Windows cannot name: a backslash, a control character
+// or one of < > : " | ? * in a component.
 std::optional<std::string> ToWindows(std::string_view posixPath);
 
 }  // namespace layer::drive
