@@ -8,10 +8,13 @@ class FileHelper;
 class VemiString;
 class DialogWindow;
 class BrowserHost;
+class BstrHolder;
 
 extern SystemHelper gSystemHelper;
 extern FileHelper gFileHelper;
 extern VemiString gWorkPath;
+extern BstrHolder gLocation;
+extern VARIANT gMissingArg;
 
 extern HINSTANCE gInstance;
 extern DialogWindow* gDialog;
