@@ -2,6 +2,8 @@
 // error conventions, and the strict layer::cp932 helpers.
 #include <gtest/gtest.h>
 
+#include "printable.h"
+
 #include <string>
 
 #include "kernel/codepage.h"
@@ -33,6 +35,10 @@ struct CharCase {
   const char* bytes;
   char16_t unit;
 };
+
+void PrintTo(const CharCase& c, std::ostream* os) {
+  *os << testing_text::Escaped(c.bytes) << " U+" << std::hex << static_cast<unsigned>(c.unit);
+}
 
 class Cp932CharTest : public testing::TestWithParam<CharCase> {};
 
@@ -126,6 +132,8 @@ struct InvalidCase {
   std::string bytes;
   std::u16string substituted;  // what comes out without MB_ERR_INVALID_CHARS
 };
+
+void PrintTo(const InvalidCase& c, std::ostream* os) { *os << testing_text::Escaped(c.bytes); }
 
 class InvalidCp932Test : public testing::TestWithParam<InvalidCase> {};
 

@@ -30,6 +30,10 @@ struct SizeCase {
   SIZE_T expectedSize;
 };
 
+void PrintTo(const SizeCase& c, std::ostream* os) {
+  *os << "flags " << c.flags << ", " << c.bytes << " bytes";
+}
+
 class HeapSizeTest : public HeapTest, public testing::WithParamInterface<SizeCase> {};
 
 TEST_P(HeapSizeTest, GlobalSizeIsTheSizeAsked) {

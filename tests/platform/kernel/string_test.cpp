@@ -1,6 +1,8 @@
 // lstr*A, null pointers included.
 #include <gtest/gtest.h>
 
+#include "printable.h"
+
 #include <cstring>
 
 #include "kernel/kernel.h"
@@ -49,6 +51,10 @@ struct CompareCase {
   int exact;     // lstrcmpA
   int caseless;  // lstrcmpiA
 };
+
+void PrintTo(const CompareCase& c, std::ostream* os) {
+  *os << testing_text::Escaped(c.a) << " vs " << testing_text::Escaped(c.b);
+}
 
 class LstrcmpTest : public testing::TestWithParam<CompareCase> {};
 

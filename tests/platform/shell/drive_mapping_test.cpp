@@ -1,6 +1,8 @@
 // The Z: drive mapping, both ways.
 #include <gtest/gtest.h>
 
+#include "printable.h"
+
 #include <optional>
 #include <string>
 
@@ -12,6 +14,8 @@ struct Case {
   std::string from;
   std::optional<std::string> to;
 };
+
+void PrintTo(const Case& c, std::ostream* os) { *os << testing_text::Escaped(c.from); }
 
 class ToPosixTest : public testing::TestWithParam<Case> {};
 

@@ -3,6 +3,8 @@
 // both hold a 0x5C second byte that must not be taken for a backslash.
 #include <gtest/gtest.h>
 
+#include "printable.h"
+
 #include <cstring>
 #include <string>
 
@@ -18,6 +20,8 @@ struct RemoveCase {
   const char* result;
   BOOL removed;
 };
+
+void PrintTo(const RemoveCase& c, std::ostream* os) { *os << testing_text::Escaped(c.path); }
 
 class PathRemoveFileSpecTest : public testing::TestWithParam<RemoveCase> {};
 
@@ -64,6 +68,8 @@ struct StripCase {
   const char* result;
 };
 
+void PrintTo(const StripCase& c, std::ostream* os) { *os << testing_text::Escaped(c.path); }
+
 class PathStripPathTest : public testing::TestWithParam<StripCase> {};
 
 TEST_P(PathStripPathTest, Table) {
@@ -100,6 +106,10 @@ struct StrStrCase {
   const char* pattern;
   int at;  // -1: null
 };
+
+void PrintTo(const StrStrCase& c, std::ostream* os) {
+  *os << testing_text::Escaped(c.text) << " / " << testing_text::Escaped(c.pattern);
+}
 
 class StrStrTest : public testing::TestWithParam<StrStrCase> {};
 
