@@ -28,8 +28,9 @@ class UniqueIconv {
     char* outPtr = static_cast<char*>(out);
     std::size_t outLeft = outBytes;
     const std::size_t result = iconv(cd_, &inPtr, &inBytes, &outPtr, &outLeft);
-    const bool whole = result != static_cast<std::size_t>(-1) && inBytes == 0 &&
-                       iconv(cd_, nullptr, nullptr, &outPtr, &outLeft) != static_cast<std::size_t>(-1);
+    const std::size_t failed = static_cast<std::size_t>(-1);
+    const bool whole = result != failed && inBytes == 0 &&
+                       iconv(cd_, nullptr, nullptr, &outPtr, &outLeft) != failed;
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);
     return whole ? static_cast<std::ptrdiff_t>(outBytes - outLeft) : -1;
   }

@@ -13,7 +13,7 @@
 // path, a relative path or text that is not valid code page 932 is not a directory here.
 BOOL WINAPI PathIsDirectoryA(LPCSTR path) {
   if (!path) return FALSE;
-  const std::optional<std::string> utf8 = layer::cp932::ToUtf8(std::string_view(path, std::strlen(path)));
+  const std::optional<std::string> utf8 = layer::cp932::ToUtf8(std::string_view(path));
   if (!utf8) return FALSE;
   const std::optional<std::string> posix = layer::drive::ToPosix(*utf8);
   if (!posix) return FALSE;

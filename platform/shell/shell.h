@@ -17,7 +17,8 @@ LPSTR WINAPI StrStrA(LPCSTR text, LPCSTR pattern);
 BOOL WINAPI PathRemoveFileSpecA(LPSTR path);
 // "C:\Data\Photos" -> "Photos", "C:\Data\" -> "Data\", "C:\" and "C:" stay.
 void WINAPI PathStripPathA(LPSTR path);
-// FILE_ATTRIBUTE_DIRECTORY for an existing directory on drive Z: (the Linux file system), else FALSE.
+// FILE_ATTRIBUTE_DIRECTORY for an existing directory on drive Z: (the Linux file system),
+// otherwise FALSE.
 BOOL WINAPI PathIsDirectoryA(LPCSTR path);
 
 // Dropped files. An HDROP is made by the window layer from the paths of a drag (layer::MakeDrop).

@@ -11,9 +11,9 @@ LPSTR WINAPI StrStrA(LPCSTR text, LPCSTR pattern) {
   if (!text || !pattern || !*pattern) return nullptr;
   const std::size_t length = std::strlen(pattern);
   const char* end = text + std::strlen(text);
-  for (const char* p = text; static_cast<std::size_t>(end - p) >= length; p = layer::shell::CharNext(p)) {
+  for (const char* p = text; static_cast<std::size_t>(end - p) >= length;
+       p = layer::shell::CharNext(p)) {
     if (std::memcmp(p, pattern, length) == 0) return const_cast<LPSTR>(p);
-    if (*p == '\0') break;
   }
   return nullptr;
 }
