@@ -2,6 +2,8 @@
 // dialog procedure and does the default handling when that returns FALSE.
 #include <QCloseEvent>
 #include <QEvent>
+#include <QWindowStateChangeEvent>
+#include <QMetaObject>
 #include <QWidget>
 
 #include "user/built_in_classes.h"
@@ -32,7 +34,14 @@ class DialogSurface : public QWidget {
 
   void changeEvent(QEvent* event) override {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange) ReportSize(WindowOfWidget(this));
+    // Maximising and restoring from it change the size: the resize event reports them with
+    // their final size. Minimising and restoring from it keep the size: report them here,
+    // once Qt has settled the state.
+    if (event->type() != QEvent::WindowStateChange) return;
+    auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    if (isMinimized() || (change->oldState() & Qt::WindowMinimized)) {
+      QMetaObject::invokeMethod(this, [this] { ReportSize(WindowOfWidget(this)); }, Qt::QueuedConnection);
+    }
   }
 };
 

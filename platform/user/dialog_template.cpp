@@ -8,8 +8,9 @@ namespace {
 constexpr DWORD kSetFont = 0x40;
 constexpr DWORD kExtendedSignature = 0xFFFF0001;  // dlgVer 1, signature 0xFFFF
 
-// sz_Or_Ord: 0x0000 none, 0xFFFF and an ordinal, or a zero-terminated string.
-ResourceId ReadSzOrOrd(ByteReader& reader) {
+// sz_Or_Ord: 0x0000 none, 0xFFFF and an ordinal, or a zero-terminated string. For a title,
+// 0x0000 is simply the empty string.
+ResourceId ReadSzOrOrd(ByteReader& reader, bool title = false) {
   ResourceId id;
   const uint8_t* p = reader.here();
   if (reader.remaining() >= 2 && p[0] == 0xFF && p[1] == 0xFF) {
@@ -17,7 +18,7 @@ ResourceId ReadSzOrOrd(ByteReader& reader) {
     id.ordinal = reader.Word();
     return id;
   }
-  if (reader.remaining() >= 2 && p[0] == 0 && p[1] == 0) {
+  if (!title && reader.remaining() >= 2 && p[0] == 0 && p[1] == 0) {
     reader.Word();
     return id;
   }
@@ -42,7 +43,7 @@ bool ReadItem(ByteReader& reader, bool extended, DialogItemTemplate& item) {
   item.cy = reader.Short();
   item.id = extended ? reader.Dword() : static_cast<DWORD>(static_cast<int16_t>(reader.Word()));
   item.windowClass = ReadSzOrOrd(reader);
-  item.title = ReadSzOrOrd(reader);
+  item.title = ReadSzOrOrd(reader, true);
   WORD extra = reader.Word();
   if (!reader.ok()) return false;
   if (extra > 0) {

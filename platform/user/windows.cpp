@@ -211,7 +211,6 @@ BOOL WINAPI ShowWindow(HWND handle, int command) {
     widget->raise();
     widget->activateWindow();
   }
-  layer::user::ReportSize(handle);
   return wasVisible;
 }
 
