@@ -3,7 +3,7 @@
 #include <new>
 
 #include "app/globals.h"
-#include "app/resource_ids.h"
+#include "resource.h"
 #include "app/window_base.h"
 #include "browser/browser_host.h"
 #include "shortcut/make_shortcut.h"
@@ -27,9 +27,9 @@ void SetUp(HWND dialog) {
   gDialog = new DialogWindow(dialog);
   gDialog->ModifyStyle(WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0);
   gDialog->ModifyStyleEx(WS_EX_APPWINDOW, 0);
-  gDialog->SetClassIcon(kMainIconId);
+  gDialog->SetClassIcon(IDI_MAIN);
 
-  HWND target = GetDlgItem(dialog, kTargetDirectoryField);
+  HWND target = GetDlgItem(dialog, IDC_TARGET_DIRECTORY);
   gOldTargetEditProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(target, GWLP_WNDPROC));
   SetWindowLongPtrA(target, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TargetEditProc));
 
@@ -45,7 +45,7 @@ void Layout(WPARAM kind, LPARAM size) {
   int width = LOWORD(size);
   int height = HIWORD(size);
   if (gBrowser) gBrowser->Resize(width - 4, height - 175);
-  if (gDialog) gDialog->ResizeWindow(gDialog->GetItem(kAddressField), width - 172, 22);
+  if (gDialog) gDialog->ResizeWindow(gDialog->GetItem(IDC_ADDRESS), width - 172, 22);
 }
 
 INT_PTR Command(HWND dialog, int id) {
@@ -67,7 +67,7 @@ INT_PTR GuardedCommand(HWND dialog, int id) {
   try {
     return Command(dialog, id);
   } catch (const _com_error& error) {
-    if (gDialog) WarnFormat(*gDialog, "COM エラーが発生しました (0x%08lX)　　　", static_cast<unsigned long>(error.Error()));
+    if (gDialog) WarnFormat(*gDialog, "COM エラーが発生しました (0x%08lX)　　　", static_cast<DWORD>(error.Error()));
   } catch (const std::bad_alloc&) {
     if (gDialog) WarnFormat(*gDialog, "メモリが不足しています　　　");
   }
@@ -88,7 +88,7 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
       return GuardedCommand(dialog, LOWORD(wParam));
     case WM_DROPFILES: {
       HDROP drop = reinterpret_cast<HDROP>(wParam);
-      if (ReadDroppedFolder(drop) && gDialog) gDialog->SetItemText(kSaveDirectoryField, gWorkPath);
+      if (ReadDroppedFolder(drop) && gDialog) gDialog->SetItemText(IDC_SAVE_DIRECTORY, gWorkPath);
       return 0;
     }
     default:

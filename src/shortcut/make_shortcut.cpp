@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "app/resource_ids.h"
+#include "resource.h"
 #include "app/window_base.h"
 #include "browser/com_error.h"
 #include "browser/com_ref.h"
@@ -23,7 +23,7 @@ const char kMessageEnd[] = "　　　\n";
 // Step 1 of a directory shortcut: "/e," and the quoted folder of the target field, in gWorkPath.
 // False when the field is empty (the user has been told).
 bool ComposeDirectoryArguments() {
-  gDialog->GetItemText(kTargetDirectoryField, gWorkPath);
+  gDialog->GetItemText(IDC_TARGET_DIRECTORY, gWorkPath);
   if (gWorkPath.IsDifferent("") == 0) {
     WarnFormat(*gDialog, "対象ディレクトリが指定されていません　　　");
     return false;
@@ -36,7 +36,7 @@ bool ComposeDirectoryArguments() {
 
 // The folder's name from the target field, appended to the save folder as "\<name>.lnk".
 void AppendDirectoryFileName(VemiString& fileName) {
-  gDialog->GetItemText(kTargetDirectoryField, gWorkPath);
+  gDialog->GetItemText(IDC_TARGET_DIRECTORY, gWorkPath);
   gWorkPath.StripPath();
   fileName.Append("\\");
   fileName.Append(gWorkPath);
@@ -70,7 +70,7 @@ std::vector<WCHAR> WideFileName(const VemiString& fileName) {
 // A save that failed is not confirmed: the user sees which file could not be written.
 void WarnSaveFailed(const VemiString& fileName, HRESULT hr) {
   char code[32] = {};
-  wsprintfA(code, " (0x%08lX)", static_cast<unsigned long>(hr));
+  wsprintfA(code, " (0x%08lX)", static_cast<DWORD>(hr));
   VemiString message;
   message.Assign(fileName.buffer);
   message.Append("\n");
@@ -97,7 +97,7 @@ void MakeShortcut(ShortcutKind kind) {
   link->SetArguments(gWorkPath.buffer);
 
   VemiString fileName;
-  gDialog->GetItemText(kSaveDirectoryField, fileName);
+  gDialog->GetItemText(IDC_SAVE_DIRECTORY, fileName);
   if (fileName.IsSame("") != 0) {
     WarnFormat(*gDialog, "保存ディレクトリが指定されていません　　　");
     return;

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "app/resource_ids.h"
+#include "resource.h"
 #include "com/class_table.h"
 #include "dialog_fixture.h"
 #include "kernel/codepage.h"
@@ -25,7 +25,7 @@ const char kSaveMissing[] = "保存ディレクトリが指定されていませ
 
 class DirectoryShortcutTest : public MainDialogTest {
  protected:
-  void DropTarget(const std::string& posix) { DropOn(kTargetDirectoryField, {QString::fromUtf8(posix.c_str())}); }
+  void DropTarget(const std::string& posix) { DropOn(IDC_TARGET_DIRECTORY, {QString::fromUtf8(posix.c_str())}); }
   void DropSave(const std::string& posix) { DropOn(0, {QString::fromUtf8(posix.c_str())}); }
 
   // The one box shown since the last call, checked for the program's style; its text.
@@ -128,7 +128,7 @@ TEST_F(DirectoryShortcutTest, EnterInTheAddressFieldMakesADirectoryShortcut) {
   std::string links = MakeFolder("Links");
   DropTarget(photos);
   DropSave(links);
-  QWidget* address = layer::user::WidgetOf(Item(kAddressField));
+  QWidget* address = layer::user::WidgetOf(Item(IDC_ADDRESS));
   ASSERT_NE(address, nullptr);
   address->setFocus();
   QTest::keyClick(address, Qt::Key_Return);
@@ -142,7 +142,7 @@ TEST_F(DirectoryShortcutTest, ADriveRootIsNotConfirmedWhenItsFileCannotBeSaved) 
   std::string links = MakeFolder("Links");
   DropTarget("/");
   DropSave(links);
-  EXPECT_EQ(ItemText(kTargetDirectoryField), "Z:\\");
+  EXPECT_EQ(ItemText(IDC_TARGET_DIRECTORY), "Z:\\");
   Click(IDOK);
   std::string text = OnlyBoxText();
   EXPECT_EQ(text.rfind(ZPath(links) + "\\Z:\\.lnk\nショートカットを保存できませんでした (0x", 0), 0u) << text;

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/resource_ids.h"
+#include "resource.h"
 #include "dialog_fixture.h"
 #include "user/test_support.h"
 
@@ -20,27 +20,27 @@ class DropTest : public MainDialogTest {};
 
 TEST_F(DropTest, AFolderOnTheTargetFieldFillsItAndOnlyIt) {
   std::string photos = MakeFolder(u8"写真");
-  DropOn(kTargetDirectoryField, Paths({photos}));
-  EXPECT_EQ(ItemText(kTargetDirectoryField), ZPath(photos));
-  EXPECT_EQ(ItemText(kSaveDirectoryField), "");
+  DropOn(IDC_TARGET_DIRECTORY, Paths({photos}));
+  EXPECT_EQ(ItemText(IDC_TARGET_DIRECTORY), ZPath(photos));
+  EXPECT_EQ(ItemText(IDC_SAVE_DIRECTORY), "");
 }
 
 TEST_F(DropTest, AFileStandsForItsFolder) {
   std::string folder = MakeFolder("Data");
   std::string file = MakeFile("Data/a.txt");
-  DropOn(kTargetDirectoryField, Paths({file}));
-  EXPECT_EQ(ItemText(kTargetDirectoryField), ZPath(folder));
-  DropOn(kSaveDirectoryField, Paths({file}));
-  EXPECT_EQ(ItemText(kSaveDirectoryField), ZPath(folder));
+  DropOn(IDC_TARGET_DIRECTORY, Paths({file}));
+  EXPECT_EQ(ItemText(IDC_TARGET_DIRECTORY), ZPath(folder));
+  DropOn(IDC_SAVE_DIRECTORY, Paths({file}));
+  EXPECT_EQ(ItemText(IDC_SAVE_DIRECTORY), ZPath(folder));
 }
 
 TEST_F(DropTest, OnlyTheFirstOfSeveralItemsCounts) {
   std::string first = MakeFolder("First");
   std::string second = MakeFolder("Second");
-  DropOn(kTargetDirectoryField, Paths({first, second}));
-  EXPECT_EQ(ItemText(kTargetDirectoryField), ZPath(first));
+  DropOn(IDC_TARGET_DIRECTORY, Paths({first, second}));
+  EXPECT_EQ(ItemText(IDC_TARGET_DIRECTORY), ZPath(first));
   DropOn(0, Paths({MakeFile("x.txt"), second}));
-  EXPECT_EQ(ItemText(kSaveDirectoryField), ZPath(scratch.Posix()));
+  EXPECT_EQ(ItemText(IDC_SAVE_DIRECTORY), ZPath(scratch.Posix()));
 }
 
 TEST_F(DropTest, EveryOtherPlaceOnTheDialogFillsTheSaveField) {
@@ -49,18 +49,18 @@ TEST_F(DropTest, EveryOtherPlaceOnTheDialogFillsTheSaveField) {
     int id;
   };
   const Place places[] = {
-      {"save field", kSaveDirectoryField}, {"address field", kAddressField},
-      {"directory button", IDOK},          {"URL button", kUrlShortcutButton},
-      {"HOME button", kHomeButton},        {"dialog surface", 0},
+      {"save field", IDC_SAVE_DIRECTORY}, {"address field", IDC_ADDRESS},
+      {"directory button", IDOK},          {"URL button", IDC_URL_SHORTCUT},
+      {"HOME button", IDC_HOME},        {"dialog surface", 0},
   };
   int n = 0;
   for (const Place& place : places) {
     SCOPED_TRACE(place.name);
     std::string folder = MakeFolder("place" + std::to_string(n++));
     DropOn(place.id, Paths({folder}));
-    EXPECT_EQ(ItemText(kSaveDirectoryField), ZPath(folder));
-    EXPECT_EQ(ItemText(kTargetDirectoryField), "");
-    EXPECT_EQ(ItemText(kAddressField), "");
+    EXPECT_EQ(ItemText(IDC_SAVE_DIRECTORY), ZPath(folder));
+    EXPECT_EQ(ItemText(IDC_TARGET_DIRECTORY), "");
+    EXPECT_EQ(ItemText(IDC_ADDRESS), "");
   }
 }
 
@@ -73,25 +73,25 @@ TEST_F(DropTest, OnALabelItLandsInTheSaveField) {
   }
   ASSERT_NE(label, nullptr);
   layer::user::DropFiles(dialog, layer::user::CentreOf(label), Paths({folder}));
-  EXPECT_EQ(ItemText(kSaveDirectoryField), ZPath(folder));
+  EXPECT_EQ(ItemText(IDC_SAVE_DIRECTORY), ZPath(folder));
 }
 
 TEST_F(DropTest, ADropThatYieldsNoPathLeavesBothFieldsAsTheyWere) {
   std::string kept = MakeFolder("Kept");
-  DropOn(kTargetDirectoryField, Paths({kept}));
-  DropOn(kSaveDirectoryField, Paths({kept}));
+  DropOn(IDC_TARGET_DIRECTORY, Paths({kept}));
+  DropOn(IDC_SAVE_DIRECTORY, Paths({kept}));
   // Code page 932 cannot represent this name, so the program is offered no path.
   std::string unrepresentable = MakeFolder(u8"ḁ😀");
-  DropOn(kTargetDirectoryField, Paths({unrepresentable}));
+  DropOn(IDC_TARGET_DIRECTORY, Paths({unrepresentable}));
   DropOn(0, Paths({unrepresentable}));
-  EXPECT_EQ(ItemText(kTargetDirectoryField), ZPath(kept));
-  EXPECT_EQ(ItemText(kSaveDirectoryField), ZPath(kept));
+  EXPECT_EQ(ItemText(IDC_TARGET_DIRECTORY), ZPath(kept));
+  EXPECT_EQ(ItemText(IDC_SAVE_DIRECTORY), ZPath(kept));
 }
 
 TEST_F(DropTest, AnItemThatNoLongerExistsGivesItsFolder) {
   std::string gone = scratch.Posix() + "/Gone";
-  DropOn(kTargetDirectoryField, Paths({gone}));
-  EXPECT_EQ(ItemText(kTargetDirectoryField), ZPath(scratch.Posix()));
+  DropOn(IDC_TARGET_DIRECTORY, Paths({gone}));
+  EXPECT_EQ(ItemText(IDC_TARGET_DIRECTORY), ZPath(scratch.Posix()));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "app/globals.h"
-#include "app/resource_ids.h"
+#include "resource.h"
 #include "app/window_base.h"
 #include "dialog_fixture.h"
 #include "text/vemi_string.h"
@@ -15,7 +15,7 @@ namespace {
 
 class LayoutTest : public MainDialogTest {
  protected:
-  QRect AddressGeometry() { return layer::user::WidgetOf(Item(kAddressField))->geometry(); }
+  QRect AddressGeometry() { return layer::user::WidgetOf(Item(IDC_ADDRESS))->geometry(); }
 };
 
 TEST_F(LayoutTest, TheAddressFieldFollowsTheClientWidthWhenRestoredOrMaximised) {
@@ -54,7 +54,7 @@ TEST_F(LayoutTest, ResizingTheWindowLaysTheFieldOutFromTheNewClientSize) {
 TEST_F(LayoutTest, ANarrowClientGivesTheFieldNoWidthAndNothingBreaks) {
   SendMessageA(dialog, WM_SIZE, SIZE_RESTORED, MAKELPARAM(100, 200));
   EXPECT_EQ(AddressGeometry().width(), 0);
-  EXPECT_TRUE(IsWindow(Item(kAddressField)));
+  EXPECT_TRUE(IsWindow(Item(IDC_ADDRESS)));
 }
 
 // GetItemText reads into gWorkPath (capacity 260): whole texts at once up to 257 bytes, one
@@ -76,8 +76,8 @@ TEST_F(LayoutTest, GetItemTextGrowsItsBufferOnlyWhenTheTextMayNotHaveFitted) {
     SCOPED_TRACE(c.length);
     gWorkPath.Reserve(c.startCapacity);
     const std::string text(c.length, 'a');
-    SetDlgItemTextA(dialog, kAddressField, text.c_str());
-    EXPECT_EQ(gDialog->GetItemText(kAddressField, gWorkPath), c.result);
+    SetDlgItemTextA(dialog, IDC_ADDRESS, text.c_str());
+    EXPECT_EQ(gDialog->GetItemText(IDC_ADDRESS, gWorkPath), c.result);
     EXPECT_EQ(gWorkPath.capacity, c.capacity);
     EXPECT_EQ(std::string(gWorkPath.buffer), text.substr(0, c.result < 0 ? 0 : c.result));
   }
