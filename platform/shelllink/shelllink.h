@@ -42,14 +42,6 @@ typedef WIN32_FIND_DATAA* LPWIN32_FIND_DATAA;
 #define SLGP_UNCPRIORITY 0x2
 #define SLGP_RAWPATH 0x4
 
-#define SW_HIDE 0
-#define SW_SHOWNORMAL 1
-#define SW_NORMAL 1
-#define SW_SHOWMINIMIZED 2
-#define SW_SHOWMAXIMIZED 3
-#define SW_MAXIMIZE 3
-#define SW_SHOWMINNOACTIVE 7
-
 // Storage modes for IPersistFile::Load.
 #define STGM_READ 0x00000000L
 #define STGM_WRITE 0x00000001L

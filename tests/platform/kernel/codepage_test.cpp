@@ -2,7 +2,7 @@
 // error conventions, and the strict layer::cp932 helpers.
 #include <gtest/gtest.h>
 
-#include "printable.h"
+#include "support/printable.h"
 
 #include <string>
 

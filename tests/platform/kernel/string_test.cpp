@@ -1,7 +1,7 @@
 // lstr*A, null pointers included.
 #include <gtest/gtest.h>
 
-#include "printable.h"
+#include "support/printable.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 // The Z: drive mapping, both ways.
 #include <gtest/gtest.h>
 
-#include "printable.h"
+#include "support/printable.h"
 
 #include <optional>
 #include <string>

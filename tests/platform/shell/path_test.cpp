@@ -3,7 +3,7 @@
 // both hold a 0x5C second byte that must not be taken for a backslash.
 #include <gtest/gtest.h>
 
-#include "printable.h"
+#include "support/printable.h"
 
 #include <cstring>
 #include <string>
