@@ -5,7 +5,8 @@
 #include <cstring>
 #include <mutex>
 #include <optional>
-#include <unordered_set>
+#include <memory>
+#include <unordered_map>
 
 #include "drive_mapping.h"
 #include "drop.h"
@@ -19,9 +20,10 @@ struct Drop : HDROP__ {
   std::vector<std::optional<std::string>> paths;
 };
 
+// The registry owns every live drop.
 struct Drops {
   std::mutex mutex;
-  std::unordered_set<HDROP> live;
+  std::unordered_map<HDROP, std::unique_ptr<Drop>> live;
 };
 
 Drops& TheDrops() {
@@ -44,10 +46,11 @@ HDROP MakeDrop(const std::vector<std::string>& posixPaths) {
   drop->unused = 0;
   drop->paths.reserve(posixPaths.size());
   for (const std::string& path : posixPaths) drop->paths.push_back(ProgramPath(path));
+  HDROP handle = drop.get();
   Drops& drops = TheDrops();
   std::lock_guard<std::mutex> lock(drops.mutex);
-  drops.live.insert(drop.get());
-  return drop.release();
+  drops.live.emplace(handle, std::move(drop));
+  return handle;
 }
 
 void DropDeleter::operator()(HDROP drop) const { DragFinish(drop); }
@@ -57,8 +60,9 @@ void DropDeleter::operator()(HDROP drop) const { DragFinish(drop); }
 UINT WINAPI DragQueryFileA(HDROP handle, UINT index, LPSTR file, UINT size) {
   Drops& drops = TheDrops();
   std::lock_guard<std::mutex> lock(drops.mutex);
-  if (!handle || drops.live.count(handle) == 0) return 0;
-  const Drop& drop = *static_cast<const Drop*>(handle);
+  auto entry = drops.live.find(handle);
+  if (entry == drops.live.end()) return 0;
+  const Drop& drop = *entry->second;
   if (index == 0xFFFFFFFF) return static_cast<UINT>(drop.paths.size());
   if (index >= drop.paths.size() || !drop.paths[index]) return 0;
   const std::string& path = *drop.paths[index];
@@ -74,9 +78,10 @@ UINT WINAPI DragQueryFileA(HDROP handle, UINT index, LPSTR file, UINT size) {
 
 void WINAPI DragFinish(HDROP handle) {
   Drops& drops = TheDrops();
-  {
-    std::lock_guard<std::mutex> lock(drops.mutex);
-    if (!handle || drops.live.erase(handle) == 0) return;
-  }
-  delete static_cast<Drop*>(handle);
+  std::unique_ptr<Drop> finished;
+  std::lock_guard<std::mutex> lock(drops.mutex);
+  auto entry = drops.live.find(handle);
+  if (entry == drops.live.end()) return;
+  finished = std::move(entry->second);
+  drops.live.erase(entry);
 }

@@ -89,6 +89,8 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     case WM_DROPFILES: {
       HDROP drop = reinterpret_cast<HDROP>(wParam);
       if (ReadDroppedFolder(drop) && gDialog) gDialog->SetItemText(IDC_SAVE_DIRECTORY, gWorkPath);
+      // The receiver of a drop owns its handle on Windows.
+      DragFinish(drop);
       return 0;
     }
     default:
@@ -100,5 +102,8 @@ LRESULT CALLBACK TargetEditProc(HWND window, UINT message, WPARAM wParam, LPARAM
   if (message == WM_DROPFILES && ReadDroppedFolder(reinterpret_cast<HDROP>(wParam))) {
     SetWindowTextA(window, gWorkPath.buffer);
   }
-  return CallWindowProcA(gOldTargetEditProc, window, message, wParam, lParam);
+  LRESULT result = CallWindowProcA(gOldTargetEditProc, window, message, wParam, lParam);
+  // The field passes the drop on unchanged; once its own procedure is done, the handle goes.
+  if (message == WM_DROPFILES) DragFinish(reinterpret_cast<HDROP>(wParam));
+  return result;
 }
