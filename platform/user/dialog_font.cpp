@@ -32,8 +32,12 @@ int MulDivRounded(int a, int b, int c) {
 
 DialogFont DialogFontFor(const DialogTemplate& dialogTemplate) {
   DialogFont result;
+  bool standIn = false;
   if (dialogTemplate.style & 0x40 /* DS_SETFONT */) {
-    QFont font(ResolveFace(QString::fromStdU16String(dialogTemplate.typeface)));
+    const QString face = QString::fromStdU16String(dialogTemplate.typeface);
+    const QString resolved = ResolveFace(face);
+    standIn = resolved != face;
+    QFont font(resolved);
     // Points to pixels at the 96 dpi of an unscaled Windows desktop; the height is the em height.
     font.setPixelSize(MulDivRounded(dialogTemplate.pointSize, 96, 72));
     if (dialogTemplate.weight >= 100 && dialogTemplate.weight <= 900) {
@@ -48,7 +52,9 @@ DialogFont DialogFontFor(const DialogTemplate& dialogTemplate) {
   QFontMetrics metrics(result.font);
   int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
   result.baseX = (letters / 26 + 1) / 2;
-  result.baseY = metrics.height();
+  // The Windows fonts we stand in for have an ascent and descent that add up to their em
+  // height; the IPA fonts are a pixel taller. The dialog keeps the geometry of the font it names.
+  result.baseY = standIn ? result.font.pixelSize() : metrics.height();
   return result;
 }
 

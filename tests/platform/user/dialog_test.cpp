@@ -43,23 +43,24 @@ TEST_F(DialogTest, InitDialogReturningFalseKeepsTheFocusWhereTheProcedureLeftIt)
 TEST_F(DialogTest, GeometryFollowsDialogUnitsOfTheTemplateFont) {
   ASSERT_NE(Create(), nullptr);
   QWidget* surface = WidgetOf(dialog());
-  // "ＭＳ Ｐゴシック" 9 pt is IPAPGothic at 12 px; its base units here are 7 x 13 pixels.
+  // "ＭＳ Ｐゴシック" 9 pt is IPAPGothic at 12 px; the base units are those of the named font,
+  // 7 x 12 pixels (IPAPGothic's own line height, 13, would stretch the dialog).
   EXPECT_EQ(QFontInfo(surface->font()).family(), "IPAPGothic");
   EXPECT_EQ(surface->font().pixelSize(), 12);
   RECT client{};
   ASSERT_TRUE(GetClientRect(dialog(), &client));
   EXPECT_EQ(client.right, 508);   // MulDiv(290, 7, 4)
-  EXPECT_EQ(client.bottom, 320);  // MulDiv(197, 13, 8)
+  EXPECT_EQ(client.bottom, 296);  // MulDiv(197, 12, 8)
   struct Case {
     int id;
     QRect pixels;
   };
   const Case cases[] = {
-      {IDOK, QRect(100, 15, 158, 23)},   // 57, 9, 90, 14
-      {1000, QRect(5, 46, 497, 23)},     // 3, 28, 284, 14
-      {1001, QRect(5, 99, 497, 21)},     // 3, 61, 284, 13
-      {1007, QRect(166, 128, 336, 23)},  // 95, 79, 192, 14
-      {1009, QRect(219, 156, 282, 23)},  // 125, 96, 161, 14
+      {IDOK, QRect(100, 14, 158, 21)},   // 57, 9, 90, 14
+      {1000, QRect(5, 42, 497, 21)},     // 3, 28, 284, 14
+      {1001, QRect(5, 92, 497, 20)},     // 3, 61, 284, 13
+      {1007, QRect(166, 119, 336, 21)},  // 95, 79, 192, 14
+      {1009, QRect(219, 144, 282, 21)},  // 125, 96, 161, 14
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ItemWidget(c.id)->geometry(), c.pixels) << "item " << c.id;
