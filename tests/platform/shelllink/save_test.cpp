@@ -63,6 +63,18 @@ TEST_F(Save, ReadOnlyFolder) {
   EXPECT_FALSE(Exists(locked + "/a.lnk"));
 }
 
+// sysfs refuses new files even to root: a folder that cannot be written to whoever runs the tests.
+TEST_F(Save, FolderThatRefusesNewFiles) {
+  struct stat info {};
+  if (::stat("/sys/kernel", &info) != 0) GTEST_SKIP() << "no sysfs here";
+  const std::u16string name = u"Z:\\sys\\kernel\\tobrisk-test.lnk";
+  EXPECT_EQ(link_.persistFile->Save(name.c_str(), TRUE), HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED));
+  EXPECT_FALSE(Exists("/sys/kernel/tobrisk-test.lnk"));
+  for (const std::string& entry : test_support::FolderEntries("/sys/kernel")) {
+    EXPECT_EQ(entry.find(".tmp"), std::string::npos) << entry;
+  }
+}
+
 TEST_F(Save, TooLongTargetIsRefusedAndNothingWritten) {
   const std::string longest = "C:\\" + std::string(256, 'a');
   EXPECT_EQ(link_.shellLink->SetPath(longest.c_str()), S_OK);
