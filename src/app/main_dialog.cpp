@@ -3,9 +3,9 @@
 #include <new>
 
 #include "app/globals.h"
-#include "resource.h"
 #include "app/window_base.h"
 #include "browser/browser_host.h"
+#include "resource.h"
 #include "shortcut/make_shortcut.h"
 #include "text/file_helper.h"
 #include "text/vemi_string.h"
@@ -17,7 +17,8 @@ namespace {
 bool ReadDroppedFolder(HDROP drop) {
   gWorkPath.Assign("");
   if (gWorkPath.buffer == NULL) return false;
-  DragQueryFileA(drop, 0, gWorkPath.buffer, MAX_PATH);
+  // gWorkPath starts at 260 bytes and only grows; the bound holds even if it did not.
+  DragQueryFileA(drop, 0, gWorkPath.buffer, gWorkPath.capacity < MAX_PATH ? gWorkPath.capacity : MAX_PATH);
   if (gWorkPath.IsDifferent("") == 0) return false;
   if (gFileHelper.IsDirectory(gWorkPath.buffer) == 0) gWorkPath.RemoveFileSpec();
   return true;

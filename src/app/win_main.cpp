@@ -1,8 +1,8 @@
 // The program's entry point: one modal dialog between COM's start and end.
 #include "app/globals.h"
 #include "app/main_dialog.h"
-#include "resource.h"
 #include "app/window_base.h"
+#include "resource.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/) {
   CoInitialize(NULL);

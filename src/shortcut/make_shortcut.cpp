@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "resource.h"
 #include "app/window_base.h"
 #include "browser/com_error.h"
 #include "browser/com_ref.h"
 #include "platform.h"
+#include "resource.h"
 #include "text/file_helper.h"
 #include "text/vemi_string.h"
 

@@ -6,10 +6,10 @@
 #include <QTest>
 #include <QWidget>
 
-#include "resource.h"
 #include "com/class_table.h"
 #include "dialog_fixture.h"
 #include "kernel/codepage.h"
+#include "resource.h"
 #include "shelllink/link_reader.h"
 #include "support/lnkinfo.h"
 #include "user/test_support.h"

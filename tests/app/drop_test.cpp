@@ -3,8 +3,8 @@
 #include <QString>
 #include <QWidget>
 
-#include "resource.h"
 #include "dialog_fixture.h"
+#include "resource.h"
 #include "user/test_support.h"
 
 namespace app_test {

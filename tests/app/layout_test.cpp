@@ -4,9 +4,9 @@
 #include <QWidget>
 
 #include "app/globals.h"
-#include "resource.h"
 #include "app/window_base.h"
 #include "dialog_fixture.h"
+#include "resource.h"
 #include "text/vemi_string.h"
 #include "user/test_support.h"
 
