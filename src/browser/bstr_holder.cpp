@@ -54,9 +54,11 @@ BstrHolder::BstrHolder(const BstrHolder& other) : record(other.record) {
 }
 
 BstrHolder& BstrHolder::operator=(const BstrHolder& other) {
-  if (other.record) InterlockedIncrement(&other.record->refCount);
+  // Take the new reference before letting go of the old one: the two may be the same record.
+  BstrRecord* shared = other.record;
+  if (shared) InterlockedIncrement(&shared->refCount);
   LetGo();
-  record = other.record;
+  record = shared;
   return *this;
 }
 
