@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "com/com.h"
-#include "counting_error_info.h"
+#include "support/counting_error_info.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // An IErrorInfo that counts its references, so tests can see who holds one.
 #pragma once
 
-#include "com/com.h"
+#include "platform.h"
 
 class CountingErrorInfo final : public IErrorInfo {
  public:
