@@ -35,14 +35,14 @@ class TemporaryFile {
   bool committed_ = false;
 };
 
+// The name leaves out the link's own name: that may already be as long as a name can be.
 std::string TemporaryNameFor(const std::string& path) {
   static std::atomic<unsigned> counter{0};
   thread_local std::mt19937 random{std::random_device{}()};
   const std::size_t slash = path.rfind('/');
   const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  return folder + "." + name + "." + std::to_string(::getpid()) + "." +
-         std::to_string(counter.fetch_add(1)) + "." + std::to_string(random() % 1000000) + ".tmp";
+  return folder + ".lnk." + std::to_string(::getpid()) + "." + std::to_string(counter.fetch_add(1)) +
+         "." + std::to_string(random() % 1000000) + ".tmp";
 }
 
 bool WriteAll(int fd, const std::vector<uint8_t>& bytes, int* error) {

@@ -90,6 +90,32 @@ TEST_F(Save, TooLongTargetIsRefusedAndNothingWritten) {
   EXPECT_EQ(link_.shellLink->SetPath(expands.c_str()), E_INVALIDARG);
 }
 
+// The temporary file beside the link must fit the file system's name limit whenever the link's
+// own name does (255 bytes here, as Windows allows 255 units per name).
+TEST_F(Save, NamesAtTheFileSystemLimit) {
+  struct Case {
+    const char* what;
+    std::u16string stem;
+    std::string posixName;
+  };
+  std::u16string japanese;
+  std::string japaneseUtf8;
+  for (int i = 0; i < 83; ++i) {
+    japanese += u"\u5199";  // 写, three bytes in UTF-8
+    japaneseUtf8 += "\xE5\x86\x99";
+  }
+  const Case cases[] = {
+      {"ASCII, 255 bytes", std::u16string(251, u'a'), std::string(251, 'a') + ".lnk"},
+      {"Japanese, 253 bytes", japanese, japaneseUtf8 + ".lnk"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(link_.persistFile->Save(Name(c.stem + u".lnk").c_str(), TRUE), S_OK);
+    EXPECT_EQ(folder_.Entries(), std::vector<std::string>{c.posixName});
+    ::unlink((folder_.Posix() + "/" + c.posixName).c_str());
+  }
+}
+
 TEST_F(Save, SavingTwiceReplacesTheFile) {
   const std::u16string name = Name(u"写真.lnk");
   ASSERT_EQ(link_.persistFile->Save(name.c_str(), TRUE), S_OK);
