@@ -5,7 +5,8 @@
 // - Code pages: CP_ACP, CP_OEMCP, CP_THREAD_ACP and 932 are code page 932; CP_UTF8 is UTF-8;
 //   any other is ERROR_INVALID_PARAMETER.
 // - A length of -1 means "up to and including the terminator", which is converted and counted.
-// - An output size of 0 asks for the size needed; a buffer too small gets what fits and the
+// - An output size of 0 asks for the size needed; a buffer too small gets the whole characters
+//   that fit (never a lone lead byte, a cut UTF-8 sequence or half a surrogate pair) and the
 //   call returns 0 with ERROR_INSUFFICIENT_BUFFER.
 // - Argument checks come first (ERROR_INVALID_PARAMETER: null input, length 0, null output with
 //   a size, negative size, output at the input's address), then the code page, then the flags
@@ -75,13 +76,14 @@ bool DecodeMultiByte(Charset charset, const unsigned char* text, std::size_t byt
   return true;
 }
 
-// Copies a converted result out by the Windows rules; returns the API's result.
+// Copies a converted result out by the Windows rules; returns the API's result. A buffer too
+// small gets the first `fitting` units: the whole characters that fit, never half of one.
 template <typename Char>
-int Deliver(const std::basic_string<Char>& result, Char* out, int outSize) {
+int Deliver(const std::basic_string<Char>& result, Char* out, int outSize, std::size_t fitting) {
   const int needed = static_cast<int>(result.size());
   if (outSize == 0) return needed;
   if (needed > outSize) {
-    std::copy_n(result.begin(), outSize, out);
+    std::copy_n(result.begin(), fitting, out);
     SetLastError(ERROR_INSUFFICIENT_BUFFER);
     return 0;
   }
@@ -121,7 +123,13 @@ int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCCH text, int bytes
     SetLastError(ERROR_NO_UNICODE_TRANSLATION);
     return 0;
   }
-  return Deliver(result, wide, wideUnits);
+  // The output is well-formed UTF-16: a high surrogate at the cut has its pair beyond it.
+  std::size_t fitting = std::min(result.size(), static_cast<std::size_t>(wideUnits));
+  if (fitting > 0 && fitting < result.size() && result[fitting - 1] >= 0xD800 &&
+      result[fitting - 1] <= 0xDBFF) {
+    --fitting;
+  }
+  return Deliver(result, wide, wideUnits, fitting);
 }
 
 int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWCH wide, int wideUnits, LPSTR text,
@@ -165,6 +173,7 @@ int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWCH wide, int wide
   const bool bestFit = (flags & WC_NO_BEST_FIT_CHARS) == 0;
   bool usedDefault = false;
   std::string result;
+  std::size_t fitting = 0;  // bytes of the whole characters that fit the caller's buffer
   while (length > 0) {
     if (charset == Charset::Utf8) {
       const Decoded d = layer::chars::DecodeUtf16(wide, length);
@@ -186,9 +195,10 @@ int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWCH wide, int wide
         usedDefault = true;
       }
     }
+    if (result.size() <= static_cast<std::size_t>(bytes)) fitting = result.size();
   }
   if (usedDefaultChar) *usedDefaultChar = usedDefault ? TRUE : FALSE;
-  return Deliver(result, text, bytes);
+  return Deliver(result, text, bytes, fitting);
 }
 
 namespace layer::cp932 {

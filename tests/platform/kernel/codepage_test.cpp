@@ -4,6 +4,7 @@
 
 #include "support/printable.h"
 
+#include <cstring>
 #include <string>
 
 #include "kernel/codepage.h"
@@ -178,6 +179,52 @@ TEST(WideCharToMultiByte, TooSmallBuffer) {
   SetLastError(0);
   EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, u"C:\\\u8868", -1, out, 5, nullptr, nullptr), 0);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+}
+
+// A buffer too small gets the whole characters that fit and never the first half of one: no lone
+// lead byte, no cut UTF-8 sequence, no unpaired high surrogate. What lies beyond stays untouched.
+struct ShortBufferCase {
+  const char* what;
+  UINT codePage;
+  std::u16string wide;
+  int bytes;             // size of the multibyte buffer
+  std::string written;   // what lands in it
+};
+
+void PrintTo(const ShortBufferCase& c, std::ostream* os) { *os << c.what; }
+
+class WideToMultiByteShortBufferTest : public testing::TestWithParam<ShortBufferCase> {};
+
+TEST_P(WideToMultiByteShortBufferTest, WritesOnlyWholeCharacters) {
+  const ShortBufferCase c = GetParam();
+  char out[16];
+  std::memset(out, '#', sizeof out);
+  SetLastError(0);
+  EXPECT_EQ(WideCharToMultiByte(c.codePage, 0, c.wide.data(), static_cast<int>(c.wide.size()), out,
+                                c.bytes, nullptr, nullptr),
+            0);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+  EXPECT_EQ(std::string(out, static_cast<size_t>(c.bytes)),
+            c.written + std::string(static_cast<size_t>(c.bytes) - c.written.size(), '#'));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, WideToMultiByteShortBufferTest,
+    testing::Values(
+        ShortBufferCase{"cp932_lead_byte_would_be_alone", CP_ACP, u"C:\\\u8868", 4, "C:\\"},
+        ShortBufferCase{"cp932_pair_fits", CP_ACP, u"C:\\\u8868x", 5, "C:\\\x95\x5C"},
+        ShortBufferCase{"cp932_second_of_two_cut", CP_ACP, u"\u8868\u8868", 3, "\x95\x5C"},
+        ShortBufferCase{"utf8_two_bytes_cut", CP_UTF8, u"a\u00E9", 2, "a"},
+        ShortBufferCase{"utf8_three_bytes_cut", CP_UTF8, u"a\u8868", 3, "a"},
+        ShortBufferCase{"utf8_four_bytes_cut", CP_UTF8, u"a\U0001F600", 4, "a"}),
+    [](const testing::TestParamInfo<ShortBufferCase>& info) { return std::string(info.param.what); });
+
+TEST(MultiByteToWideChar, ShortBufferNeverGetsHalfASurrogatePair) {
+  WCHAR wide[4] = {u'#', u'#', u'#', u'#'};
+  SetLastError(0);
+  EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "a\xF0\x9F\x98\x80", 5, wide, 2), 0);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+  EXPECT_EQ(std::u16string(wide, 2), u"a#");
 }
 
 TEST(WideCharToMultiByte, DefaultCharacter) {
