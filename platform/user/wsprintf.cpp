@@ -169,7 +169,14 @@ int WINAPI wvsprintfA(LPSTR buffer, LPCSTR format, va_list arguments) {
           }
         } else {
           const char* value = va_arg(arguments, const char*);
-          text = value ? value : "(null)";
+          if (!value) {
+            text = "(null)";
+          } else if (spec.precision >= 0) {
+            // The precision bounds the read too: the string need not be terminated within it.
+            text.assign(value, strnlen(value, static_cast<size_t>(spec.precision)));
+          } else {
+            text = value;
+          }
         }
         if (!wide && spec.precision >= 0 && static_cast<size_t>(spec.precision) < text.size()) {
           text.resize(static_cast<size_t>(spec.precision));

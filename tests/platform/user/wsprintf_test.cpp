@@ -68,4 +68,21 @@ TEST(Wsprintf, WritesAtMost1024BytesWithTheTerminator) {
   EXPECT_EQ(std::string(buffer), exact);
 }
 
+TEST(Wsprintf, PrecisionBoundsTheBytesReadFromAString) {
+  // Precision limits how far the argument is read: it need not be terminated beyond it.
+  const char unterminated[3] = {'a', 'b', 'c'};
+  const WCHAR wideUnterminated[2] = {u'ワ', u'イ'};
+  struct Case {
+    std::string got;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {Format("%.3s|", unterminated), "abc|"},
+      {Format("%.2s|", unterminated), "ab|"},
+      {Format("%.0s|", unterminated), "|"},
+      {Format("%.2S|", wideUnterminated), "ワイ|"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.got, c.expected);
+}
+
 }  // namespace
