@@ -90,11 +90,15 @@ int WINAPI wvsprintfA(LPSTR buffer, LPCSTR format, va_list arguments) {
       else if (*p == '0') spec.zero = true;
       else break;
     }
-    while (*p >= '0' && *p <= '9') spec.width = spec.width * 10 + (*p++ - '0');
+    // Nothing wider than the limit can show: counting stops there, before an int overflows.
+    auto count = [&p](int& value) {
+      while (*p >= '0' && *p <= '9') value = std::min(value * 10 + (*p++ - '0'), static_cast<int>(kLimit));
+    };
+    count(spec.width);
     if (*p == '.') {
       ++p;
       spec.precision = 0;
-      while (*p >= '0' && *p <= '9') spec.precision = spec.precision * 10 + (*p++ - '0');
+      count(spec.precision);
     }
     if (*p == 'h') {
       spec.size = Size::Short;

@@ -85,4 +85,24 @@ TEST(Wsprintf, PrecisionBoundsTheBytesReadFromAString) {
   for (const Case& c : cases) EXPECT_EQ(c.got, c.expected);
 }
 
+TEST(Wsprintf, HugeWidthAndPrecisionStillStopAt1024Bytes) {
+  struct Case {
+    const char* format;
+    char fill;
+  };
+  const Case cases[] = {
+      {"%99999999999d", ' '},   // wider than an int can count
+      {"%2000000000d", ' '},
+      {"%.99999999999d", '0'},
+      {"%.2000000000u", '0'},
+      {"%099999999999x", '0'},
+      {"%99999999999s", ' '},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.format);
+    std::string got = std::string(c.format).back() == 's' ? Format(c.format, "z") : Format(c.format, 1);
+    EXPECT_EQ(got, std::string(1023, c.fill));
+  }
+}
+
 }  // namespace
