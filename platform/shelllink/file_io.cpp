@@ -95,6 +95,13 @@ unsigned long Win32ErrorFromErrno(int error, bool forWrite) {
 
 HRESULT WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
   if (path.empty() || path.back() == '/') return HRESULT_FROM_WIN32(ERROR_INVALID_NAME);
+  // A file nobody may write to is read-only (as Wine maps FILE_ATTRIBUTE_READONLY): Windows
+  // refuses to write over it, whoever asks, so the rename must not replace it.
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
+      (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+    return HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);
+  }
   // O_EXCL never reuses an existing file; a clash only means another name.
   for (int attempt = 0; attempt < 100; ++attempt) {
     TemporaryFile temporary(TemporaryNameFor(path));

@@ -10,7 +10,8 @@
 namespace layer::shelllink {
 
 // Writes bytes to a new temporary file beside path and renames it over path. On any failure
-// the temporary is removed and path is untouched. Returns HRESULT_FROM_WIN32 of the error.
+// the temporary is removed and path is untouched. An existing file that nobody may write to is
+// read-only and is not replaced (ERROR_ACCESS_DENIED). Returns HRESULT_FROM_WIN32 of the error.
 HRESULT WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);
 
 // Reads a file of at most maxBytes.

@@ -116,6 +116,22 @@ TEST_F(Save, NamesAtTheFileSystemLimit) {
   }
 }
 
+// A link without write permission is read-only, as Wine reads it: Windows refuses to save over a
+// read-only file, even for an administrator, and the rename must not replace it either.
+TEST_F(Save, ReadOnlyLinkIsNotReplaced) {
+  const std::string posix = folder_.Posix() + "/a.lnk";
+  {
+    std::ofstream(posix) << "old";
+  }
+  ASSERT_EQ(::chmod(posix.c_str(), 0444), 0);
+  EXPECT_EQ(link_.persistFile->Save(Name(u"a.lnk").c_str(), TRUE),
+            HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"a.lnk"});
+  const std::vector<uint8_t> bytes = ReadBytes(posix);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "old");
+  ::chmod(posix.c_str(), 0644);
+}
+
 TEST_F(Save, SavingTwiceReplacesTheFile) {
   const std::u16string name = Name(u"写真.lnk");
   ASSERT_EQ(link_.persistFile->Save(name.c_str(), TRUE), S_OK);
