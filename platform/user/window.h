@@ -46,6 +46,9 @@ struct Window {
   QPointer<QWidget> widget;
   LONG_PTR userData = 0;
   std::unique_ptr<DialogState> dialog;
+  // Set once DestroyWindow has begun on the window: a second DestroyWindow from one of its
+  // destruction messages does not start over.
+  bool destroying = false;
 
   // The window's text as its widget shows it; DefWindowProcA reads and writes it here.
   std::function<void(const QString&)> setText;

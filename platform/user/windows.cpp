@@ -22,6 +22,7 @@ static QWidget* WidgetOfHandle(HWND handle) {
 }
 
 static void DestroyTree(HWND handle) {
+  if (Window* window = LookUpWindow(handle)) window->destroying = true;
   // WM_DESTROY goes to the parent before its children, WM_NCDESTROY after them.
   SendMessageA(handle, WM_DESTROY, 0, 0);
   Window* window = LookUpWindow(handle);
@@ -126,7 +127,9 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
 }
 
 BOOL WINAPI DestroyWindow(HWND handle) {
-  if (!LookUpWindow(handle)) return FALSE;
+  Window* record = LookUpWindow(handle);
+  if (!record || record->destroying) return FALSE;
+  record->destroying = true;
   // Owned windows go first, as on Windows.
   std::vector<HWND> owned;
   layer::user::ForEachWindow([&](Window& window) {

@@ -215,6 +215,57 @@ TEST_F(WindowTest, DestroyedWindowsAreGoneForGood) {
   EXPECT_TRUE(widget.isNull());
 }
 
+// A procedure that destroys a window again while it is being destroyed (its own WM_DESTROY, or
+// a child's WM_NCDESTROY destroying its parent) starts no second destruction.
+TEST_F(WindowTest, DestroyWindowDuringItsOwnDestructionDestroysOnce) {
+  struct Case {
+    const char* what;
+    int destroyingItem;  // the control whose procedure calls DestroyWindow, 0: the dialog's
+    UINT during;
+  };
+  const Case cases[] = {
+      {"the dialog in its WM_DESTROY", 0, WM_DESTROY},
+      {"the dialog in its WM_NCDESTROY", 0, WM_NCDESTROY},
+      {"a field's parent in the field's WM_DESTROY", 1000, WM_DESTROY},
+      {"a field's parent in the field's WM_NCDESTROY", 1000, WM_NCDESTROY},
+  };
+  static UINT during;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Recorded() = Recording{};
+    Sub() = SubclassState{};
+    during = c.during;
+    ASSERT_NE(Create(), nullptr);
+    HWND dialogHandle = dialog();
+    if (c.destroyingItem) {
+      Subclass(c.destroyingItem);
+      SetWindowLongPtrA(Item(c.destroyingItem), GWLP_WNDPROC,
+                        reinterpret_cast<LONG_PTR>(+[](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+                          LRESULT result = SubclassProc(window, message, wParam, lParam);
+                          if (message == during) DestroyWindow(GetParent(window));
+                          return result;
+                        }));
+    } else {
+      Recorded().hook = [dialogHandle](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR {
+        if (message == during) DestroyWindow(dialogHandle);
+        return FALSE;
+      };
+    }
+    ASSERT_TRUE(DestroyWindow(dialogHandle));
+    EXPECT_FALSE(IsWindow(dialogHandle));
+    for (UINT message : {WM_DESTROY, WM_NCDESTROY}) {
+      size_t count = 0;
+      for (const Message& m : Messages(message)) count += m.window == dialogHandle;
+      EXPECT_EQ(count, 1u) << "message " << message;
+    }
+    if (c.destroyingItem) {
+      EXPECT_EQ(Seen(WM_DESTROY), 1u);
+      EXPECT_EQ(Seen(WM_NCDESTROY), 1u);
+    }
+    DeletePendingWidgets();
+  }
+}
+
 TEST_F(WindowTest, PostedMessagesArriveThroughTheEventLoop) {
   ASSERT_TRUE(PostMessageA(dialog(), WM_USER + 1, 7, 8));
   EXPECT_TRUE(Messages(WM_USER + 1).empty());
