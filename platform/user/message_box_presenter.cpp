@@ -1,5 +1,6 @@
 #include "user/message_box_presenter.h"
 
+#include <QPointer>
 #include <QPushButton>
 
 #include "user/ansi_text.h"
@@ -40,22 +41,33 @@ int MessageBoxEscapeAnswer(UINT flags) {
 
 namespace {
 
+// The box, unless its owner's widget has deleted it already.
+struct BoxHolder {
+  QPointer<QMessageBox> box;
+  ~BoxHolder() { delete box.data(); }
+};
+
 int Present(const MessageBoxCall& call) {
   Window* owner = LookUpWindow(call.owner);
-  QMessageBox box(MessageBoxIcon(call.flags), FromAnsi(call.caption), FromAnsi(call.text),
-                  QMessageBox::NoButton, owner ? owner->widget.data() : nullptr);
-  box.setTextFormat(Qt::PlainText);
+  // On the heap: the box is a child of its owner's widget, which may be deleted (and the box
+  // with it) while the box is open.
+  BoxHolder holder{new QMessageBox(MessageBoxIcon(call.flags), FromAnsi(call.caption), FromAnsi(call.text),
+                                   QMessageBox::NoButton, owner ? owner->widget.data() : nullptr)};
+  QPointer<QMessageBox>& box = holder.box;
+  box->setTextFormat(Qt::PlainText);
   int escapeAnswer = MessageBoxEscapeAnswer(call.flags);
   QAbstractButton* escapeButton = nullptr;
   for (const auto& [button, id] : MessageBoxButtons(call.flags)) {
-    QAbstractButton* added = box.addButton(button);
+    QAbstractButton* added = box->addButton(button);
     if (id == escapeAnswer) escapeButton = added;
   }
-  if (escapeButton) box.setEscapeButton(escapeButton);
+  if (escapeButton) box->setEscapeButton(escapeButton);
   // Application-modal: the owner and every other window take no input while the box is open.
-  box.setWindowModality(Qt::ApplicationModal);
-  box.exec();
-  QMessageBox::StandardButton clicked = box.standardButton(box.clickedButton());
+  box->setWindowModality(Qt::ApplicationModal);
+  box->exec();
+  // Gone with its owner: no button was chosen.
+  if (!box) return 0;
+  QMessageBox::StandardButton clicked = box->standardButton(box->clickedButton());
   for (const auto& [button, id] : MessageBoxButtons(call.flags)) {
     if (button == clicked) return id;
   }

@@ -8,6 +8,8 @@
 #include <QTimer>
 
 #include "dialog_fixture.h"
+#include "user/message_box_hook.h"
+#include "user/message_box_presenter.h"
 #include "user/resources.h"
 
 namespace layer::user::testing {
@@ -182,6 +184,29 @@ TEST_F(DialogTest, CloseBoxBecomesCancelCommand) {
   ASSERT_EQ(Messages(WM_CLOSE).size(), 1u);
   EXPECT_TRUE(IsWindow(dialog())) << "only the dialog procedure ends the dialog";
   EXPECT_TRUE(IsWindowVisible(dialog()));
+}
+
+// A message box on screen whose owner is destroyed while it is open goes with its owner, as
+// owned windows do; no button was chosen, so MessageBoxA answers 0.
+TEST_F(DialogTest, MessageBoxWhoseOwnerIsDestroyedEndsWithoutAnAnswer) {
+  ASSERT_NE(Create(), nullptr);
+  Show();
+  InstallMessageBoxPresenter();
+  HWND owner = dialog();
+  bool boxWasShown = false;
+  QTimer::singleShot(0, [owner, &boxWasShown] {
+    boxWasShown = QApplication::activeModalWidget() != nullptr;
+    DestroyWindow(owner);
+    // Should the box outlive its owner, close it, so that the test fails instead of waiting.
+    QTimer::singleShot(0, [] {
+      if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+  });
+  EXPECT_EQ(MessageBoxA(owner, "text", "caption", MB_OKCANCEL), 0);
+  SetMessageBoxPresenter(nullptr);
+  EXPECT_TRUE(boxWasShown);
+  EXPECT_FALSE(IsWindow(owner));
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 // The modal loop.
