@@ -212,48 +212,42 @@ std::optional<std::u16string> ToUtf16(std::string_view cp932) {
   return out;
 }
 
-std::optional<std::string> ToUtf8(std::string_view cp932) {
-  std::string out;
-  auto text = reinterpret_cast<const unsigned char*>(cp932.data());
-  std::size_t bytes = cp932.size();
-  while (bytes > 0) {
-    const Decoded d = chars::DecodeCp932(text, bytes);
-    if (d.codePoint == kInvalid) return std::nullopt;
-    chars::EncodeUtf8(d.codePoint, out);
-    text += d.units;
-    bytes -= d.units;
-  }
-  return out;
-}
+namespace {
 
-std::optional<std::string> FromUtf8(std::string_view utf8) {
+// Converts character by character; nullopt at the first one that does not convert exactly.
+template <typename Unit, typename Decode, typename Encode>
+std::optional<std::string> Transcode(const Unit* text, std::size_t units, Decode decode, Encode encode) {
   std::string out;
-  auto text = reinterpret_cast<const unsigned char*>(utf8.data());
-  std::size_t bytes = utf8.size();
-  while (bytes > 0) {
-    const Decoded d = chars::DecodeUtf8(text, bytes);
-    if (d.codePoint == kInvalid || !chars::EncodeCp932(d.codePoint, false, out)) {
-      return std::nullopt;
-    }
-    text += d.units;
-    bytes -= d.units;
-  }
-  return out;
-}
-
-std::optional<std::string> FromUtf16(std::u16string_view utf16) {
-  std::string out;
-  const char16_t* text = utf16.data();
-  std::size_t units = utf16.size();
   while (units > 0) {
-    const Decoded d = chars::DecodeUtf16(text, units);
-    if (d.codePoint == kInvalid || !chars::EncodeCp932(d.codePoint, false, out)) {
-      return std::nullopt;
-    }
+    const Decoded d = decode(text, units);
+    if (d.codePoint == kInvalid || !encode(d.codePoint, out)) return std::nullopt;
     text += d.units;
     units -= d.units;
   }
   return out;
+}
+
+bool EncodeUtf8(char32_t codePoint, std::string& out) {
+  chars::EncodeUtf8(codePoint, out);
+  return true;
+}
+
+bool EncodeCp932Exactly(char32_t codePoint, std::string& out) { return chars::EncodeCp932(codePoint, false, out); }
+
+}  // namespace
+
+std::optional<std::string> ToUtf8(std::string_view cp932) {
+  return Transcode(reinterpret_cast<const unsigned char*>(cp932.data()), cp932.size(), chars::DecodeCp932,
+                   EncodeUtf8);
+}
+
+std::optional<std::string> FromUtf8(std::string_view utf8) {
+  return Transcode(reinterpret_cast<const unsigned char*>(utf8.data()), utf8.size(), chars::DecodeUtf8,
+                   EncodeCp932Exactly);
+}
+
+std::optional<std::string> FromUtf16(std::u16string_view utf16) {
+  return Transcode(utf16.data(), utf16.size(), chars::DecodeUtf16, EncodeCp932Exactly);
 }
 
 }  // namespace layer::cp932
