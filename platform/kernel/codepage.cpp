@@ -56,6 +56,19 @@ Charset CharsetOf(UINT codePage) {
   }
 }
 
+// The argument checks both conversion directions share. Unknown, with the last error set,
+// when the call is refused.
+Charset CheckedCharset(UINT codePage, const void* input, int inputLength, const void* output,
+                       int outputSize) {
+  if (!input || inputLength == 0 || (!output && outputSize != 0) || outputSize < 0 || input == output) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return Charset::Unknown;
+  }
+  const Charset charset = CharsetOf(codePage);
+  if (charset == Charset::Unknown) SetLastError(ERROR_INVALID_PARAMETER);
+  return charset;
+}
+
 // Decodes the whole text; false at the first invalid sequence when strict.
 bool DecodeMultiByte(Charset charset, const unsigned char* text, std::size_t bytes, bool strict,
                      std::u16string& out) {
@@ -99,16 +112,8 @@ BOOL WINAPI IsDBCSLeadByte(BYTE byte) { return layer::chars::IsCp932LeadByte(byt
 
 int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCCH text, int bytes, LPWSTR wide,
                                int wideUnits) {
-  if (!text || bytes == 0 || (!wide && wideUnits != 0) || wideUnits < 0 ||
-      static_cast<const void*>(text) == static_cast<const void*>(wide)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  const Charset charset = CharsetOf(codePage);
-  if (charset == Charset::Unknown) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
+  const Charset charset = CheckedCharset(codePage, text, bytes, wide, wideUnits);
+  if (charset == Charset::Unknown) return 0;
   const DWORD valid = charset == Charset::Utf8
                           ? MB_ERR_INVALID_CHARS
                           : (MB_PRECOMPOSED | MB_USEGLYPHCHARS | MB_ERR_INVALID_CHARS);
@@ -134,16 +139,8 @@ int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCCH text, int bytes
 
 int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWCH wide, int wideUnits, LPSTR text,
                                int bytes, LPCCH defaultChar, LPBOOL usedDefaultChar) {
-  if (!wide || wideUnits == 0 || (!text && bytes != 0) || bytes < 0 ||
-      static_cast<const void*>(text) == static_cast<const void*>(wide)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  const Charset charset = CharsetOf(codePage);
-  if (charset == Charset::Unknown) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
+  const Charset charset = CheckedCharset(codePage, wide, wideUnits, text, bytes);
+  if (charset == Charset::Unknown) return 0;
   if (charset == Charset::Utf8) {
     if (flags & ~static_cast<DWORD>(WC_ERR_INVALID_CHARS)) {
       SetLastError(ERROR_INVALID_FLAGS);

@@ -49,6 +49,17 @@ Heap& TheHeap() {
   return *heap;
 }
 
+// The live block behind a handle; null, with ERROR_INVALID_HANDLE, for an unknown handle.
+// The caller holds the heap's lock.
+Block* FindBlock(Heap& heap, HGLOBAL handle) {
+  auto it = heap.blocks.find(handle);
+  if (it == heap.blocks.end()) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    return nullptr;
+  }
+  return &it->second;
+}
+
 }  // namespace
 
 HGLOBAL WINAPI GlobalAlloc(UINT flags, SIZE_T bytes) {
@@ -76,12 +87,8 @@ HGLOBAL WINAPI GlobalAlloc(UINT flags, SIZE_T bytes) {
 SIZE_T WINAPI GlobalSize(HGLOBAL handle) {
   Heap& heap = TheHeap();
   std::lock_guard<std::mutex> lock(heap.mutex);
-  auto it = heap.blocks.find(handle);
-  if (it == heap.blocks.end()) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return 0;
-  }
-  return it->second.size;
+  const Block* block = FindBlock(heap, handle);
+  return block ? block->size : 0;
 }
 
 HGLOBAL WINAPI GlobalFree(HGLOBAL handle) {
@@ -89,12 +96,8 @@ HGLOBAL WINAPI GlobalFree(HGLOBAL handle) {
   Heap& heap = TheHeap();
   std::lock_guard<std::mutex> lock(heap.mutex);
   ++heap.releases;
-  auto it = heap.blocks.find(handle);
-  if (it == heap.blocks.end()) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return handle;
-  }
-  heap.blocks.erase(it);
+  if (!FindBlock(heap, handle)) return handle;
+  heap.blocks.erase(handle);
   std::free(handle);
   if (heap.releasesFail) {
     // Injected failure: report it as Windows does, but reclaim the block all the same.
@@ -107,12 +110,9 @@ HGLOBAL WINAPI GlobalFree(HGLOBAL handle) {
 LPVOID WINAPI GlobalLock(HGLOBAL handle) {
   Heap& heap = TheHeap();
   std::lock_guard<std::mutex> lock(heap.mutex);
-  auto it = heap.blocks.find(handle);
-  if (it == heap.blocks.end()) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return nullptr;
-  }
-  Block& block = it->second;
+  Block* found = FindBlock(heap, handle);
+  if (!found) return nullptr;
+  Block& block = *found;
   if (block.discarded) {
     SetLastError(ERROR_DISCARDED);
     return nullptr;
@@ -124,12 +124,9 @@ LPVOID WINAPI GlobalLock(HGLOBAL handle) {
 BOOL WINAPI GlobalUnlock(HGLOBAL handle) {
   Heap& heap = TheHeap();
   std::lock_guard<std::mutex> lock(heap.mutex);
-  auto it = heap.blocks.find(handle);
-  if (it == heap.blocks.end()) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return TRUE;
-  }
-  Block& block = it->second;
+  Block* found = FindBlock(heap, handle);
+  if (!found) return TRUE;  // as Windows answers an unknown handle
+  Block& block = *found;
   if (!block.moveable) return TRUE;
   if (block.lockCount == 0) {
     SetLastError(ERROR_NOT_LOCKED);
